@@ -1,0 +1,48 @@
+# Builds the plug-ins for 32-bit Windows and runs their tests under Wine. CMake does the work; this file
+# only puts the steps in order and installs what a fresh Debian 12 machine lacks.
+PRESET := release
+BUILD := build
+DIST := dist
+
+.PHONY: all deps configure build test shaders shader-slots format clean
+
+all: build
+	@echo "==> Collecting the release in $(DIST)/"
+	@rm -rf $(DIST)
+	@cmake --install $(BUILD) --prefix $(DIST) >/dev/null
+	@ls -l $(DIST)
+
+deps:
+	@echo "==> Checking build dependencies"
+	@scripts/install-deps.sh
+
+configure: deps
+	@echo "==> Configuring"
+	@cmake --preset $(PRESET) >/dev/null
+
+build: configure
+	@echo "==> Building"
+	@cmake --build --preset $(PRESET)
+
+test: build
+	@echo "==> Testing under Wine"
+	@scripts/with-display.sh $(BUILD)/wineprefix ctest --preset $(PRESET)
+
+# Assembles the shader sources again into the committed bytecode arrays.
+SHADERS := surface_shader/shaders
+ASSEMBLER := scripts/wine-run.sh $(BUILD)/wineprefix $(BUILD)/bin/shader_assembler.exe
+shaders: build
+	@echo "==> Assembling the surface shaders into $(SHADERS)/surface_shader_code.cpp"
+	@$(ASSEMBLER) generate $(SHADERS)/surface_shader_code.cpp surface_shader_code.h \
+	  SurfaceVertexShaderCode $(SHADERS)/surface_vertex_shader.asm $(SHADERS)/surface_vertex_shader.constants \
+	  SurfacePixelShaderCode $(SHADERS)/surface_pixel_shader.asm $(SHADERS)/surface_pixel_shader.constants
+
+# Instruction slots of each shader program, by the shader model's counting rules.
+shader-slots: build
+	@$(ASSEMBLER) slots $(SHADERS)/surface_vertex_shader.asm $(SHADERS)/surface_pixel_shader.asm
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	@rm -rf $(BUILD) $(DIST)

@@ -1,15 +1,36 @@
 #include "host_call_trace.h"
 
+#include <windows.h>
+// d3d9types.h needs the Windows types declared first.
+#include <d3d9types.h>
+
+#include <cstring>
 #include <iomanip>
 #include <map>
 #include <mutex>
+#include <sstream>
 #include <utility>
 
 namespace {
 
 std::mutex gTraceMutex;
 std::vector<HostCall> gTrace;
+std::vector<std::uint32_t> gResults;
 std::map<HostFunction, HostBehaviour> gBehaviours;
+
+// Light, material, matrix and constant records are short enough to show in full as 32-bit words.
+std::string DataWords(const std::vector<std::uint8_t>& data) {
+  constexpr std::size_t MostShown = sizeof(D3DLIGHT9);
+  if (data.size() > MostShown || data.size() % sizeof(std::uint32_t) != 0) return {};
+  std::ostringstream words;
+  words << ':' << std::hex << std::setfill('0');
+  for (std::size_t i = 0; i < data.size(); i += sizeof(std::uint32_t)) {
+    std::uint32_t word;
+    std::memcpy(&word, &data[i], sizeof word);
+    words << ' ' << std::setw(8) << word;
+  }
+  return words.str();
+}
 
 }  // namespace
 
@@ -99,7 +120,7 @@ std::ostream& operator<<(std::ostream& out, const HostCall& call) {
   }
   out << ')';
   if (!call.text.empty()) out << " \"" << call.text << '"';
-  if (!call.data.empty()) out << " [" << call.data.size() << " bytes]";
+  if (!call.data.empty()) out << " [" << call.data.size() << " bytes" << DataWords(call.data) << ']';
   return out;
 }
 
@@ -108,9 +129,15 @@ std::vector<HostCall> HostCallTrace() {
   return gTrace;
 }
 
+std::vector<std::uint32_t> HostCallResults() {
+  std::lock_guard<std::mutex> lock(gTraceMutex);
+  return gResults;
+}
+
 void ResetHostCallTrace() {
   std::lock_guard<std::mutex> lock(gTraceMutex);
   gTrace.clear();
+  gResults.clear();
 }
 
 void SetHostBehaviour(HostFunction function, HostBehaviour behaviour) {
@@ -125,11 +152,18 @@ void ResetHostBehaviours() {
 
 std::uint32_t RecordHostCall(HostCall call) {
   HostBehaviour behaviour;
+  std::size_t position;
   {
     std::lock_guard<std::mutex> lock(gTraceMutex);
     auto found = gBehaviours.find(call.function);
     if (found != gBehaviours.end()) behaviour = found->second;
+    position = gTrace.size();
     gTrace.push_back(call);
+    gResults.push_back(0);
   }
-  return behaviour ? behaviour(call) : 0;
+  const std::uint32_t result = behaviour ? behaviour(call) : 0;
+  std::lock_guard<std::mutex> lock(gTraceMutex);
+  // A behaviour that reset the trace has taken its own position with it.
+  if (position < gResults.size()) gResults[position] = result;
+  return result;
 }

@@ -57,6 +57,8 @@ bool operator==(const HostCall& left, const HostCall& right);
 std::ostream& operator<<(std::ostream& out, const HostCall& call);
 
 std::vector<HostCall> HostCallTrace();
+// What each call of the trace returned to the plug-in, by position (a float as its bit pattern).
+std::vector<std::uint32_t> HostCallResults();
 void ResetHostCallTrace();
 
 // What the stand-in game does when called: gets the recorded call, returns the 32-bit result (a float

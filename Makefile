@@ -6,11 +6,15 @@ DIST := dist
 
 .PHONY: all deps configure build test shaders shader-slots format clean
 
+RELEASE_ZIP := game-plugins.zip
+
 all: build
 	@echo "==> Collecting the release in $(DIST)/"
 	@rm -rf $(DIST)
 	@cmake --install $(BUILD) --prefix $(DIST) >/dev/null
-	@ls -l $(DIST)
+	@echo "==> Packing $(DIST)/$(RELEASE_ZIP)"
+	@cd $(DIST) && cmake -E tar cf ../$(BUILD)/$(RELEASE_ZIP) --format=zip -- * && mv ../$(BUILD)/$(RELEASE_ZIP) .
+	@cd $(DIST) && find . -type f | sort
 
 deps:
 	@echo "==> Checking build dependencies"

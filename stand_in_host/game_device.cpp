@@ -37,7 +37,6 @@ std::uint32_t Word(Value value) {
 
 template <typename Record>
 void WriteOut(std::uint32_t pointer, const Record& record) {
-  std::lock_guard<std::mutex> lock(gDeviceMutex);
   std::memcpy(AsPointer<void*>(pointer), &record, sizeof record);
 }
 
@@ -90,6 +89,13 @@ GameDeviceState& GameDevice() {
 InstalledRenderCallback GameRenderCallback() {
   std::lock_guard<std::mutex> lock(gDeviceMutex);
   return gRenderCallback;
+}
+
+std::vector<HostHandle> GameCreatedObjects() {
+  std::lock_guard<std::mutex> lock(gDeviceMutex);
+  std::vector<HostHandle> handles;
+  for (const auto& object : gObjects) handles.push_back(object.get());
+  return handles;
 }
 
 const std::vector<std::uint8_t>& GameObjectBytes(HostHandle handle) {

@@ -32,6 +32,9 @@ struct InstalledRenderCallback {
 // The last callback installed; null before any.
 InstalledRenderCallback GameRenderCallback();
 
+// Every shader and declaration handle created, in order.
+std::vector<HostHandle> GameCreatedObjects();
+
 // The bytes a shader or declaration handle was created from.
 const std::vector<std::uint8_t>& GameObjectBytes(HostHandle handle);
 

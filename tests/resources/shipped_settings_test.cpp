@@ -11,7 +11,8 @@ namespace {
 TEST(ShippedSettings, GiveTheDefaultShadowResolution) {
   const std::string path = ShippedResourcePath("orv_shadows.ini");
   constexpr INT Missing = -1;
-  EXPECT_EQ(GetPrivateProfileIntA("pedshadows", "res", Missing, path.c_str()), 128u) << path;
+  constexpr UINT DefaultShadowResolution = 128;
+  EXPECT_EQ(GetPrivateProfileIntA("pedshadows", "res", Missing, path.c_str()), DefaultShadowResolution) << path;
 }
 
 }  // namespace

@@ -12,7 +12,8 @@ TEST(ShippedSettings, GiveTheDefaultShadowResolution) {
   const std::string path = ShippedResourcePath("orv_shadows.ini");
   constexpr INT Missing = -1;
   constexpr UINT DefaultShadowResolution = 128;
-  EXPECT_EQ(GetPrivateProfileIntA("pedshadows", "res", Missing, path.c_str()), DefaultShadowResolution) << path;
+  EXPECT_EQ(GetPrivateProfileIntA("pedshadows", "res", Missing, path.c_str()), DefaultShadowResolution)
+      << path;
 }
 
 }  // namespace

@@ -45,14 +45,11 @@ shaders: build
 shader-slots: build
 	@$(ASSEMBLER) slots $(SHADERS)/surface_vertex_shader.asm $(SHADERS)/surface_pixel_shader.asm
 
-# Generates the default textures again into the committed files. The generator draws nothing, but runs
-# in the display script's Wine session like the tests: a session started without a display would stay
-# behind and keep the device tests from opening windows.
+# Generates the default textures again into the committed files.
 TEXTURES := extra_resources/textures
 textures: build
 	@echo "==> Generating the default textures in $(TEXTURES)/"
-	@scripts/with-display.sh $(BUILD)/wineprefix \
-	  scripts/wine-run.sh $(BUILD)/wineprefix $(BUILD)/bin/texture_generator.exe $(TEXTURES)
+	@scripts/wine-run.sh $(BUILD)/wineprefix $(BUILD)/bin/texture_generator.exe $(TEXTURES)
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

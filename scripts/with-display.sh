@@ -27,5 +27,7 @@ done
 [ -s "$display_file" ] || { echo "with-display: Xvfb gave no display number" >&2; exit 1; }
 export DISPLAY=":$(head -n 1 "$display_file")"
 
+# A session left from a run without this display would keep Wine's desktop on no display at all.
+"$here/wine-session.sh" stop "$prefix"
 "$here/wine-session.sh" start "$prefix"
 "$@"

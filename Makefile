@@ -4,7 +4,7 @@ PRESET := release
 BUILD := build
 DIST := dist
 
-.PHONY: all deps configure build test shaders shader-slots textures format clean
+.PHONY: all deps configure build test benchmark shaders shader-slots textures format clean
 
 RELEASE_ZIP := game-plugins.zip
 
@@ -31,6 +31,11 @@ build: configure
 test: build
 	@echo "==> Testing under Wine"
 	@scripts/with-display.sh $(BUILD)/wineprefix ctest --preset $(PRESET)
+
+# The render callback's own cost per mesh and the plug-in sizes; a measurement, printed, never a test.
+benchmark: build
+	@echo "==> Measuring the render callback and the plug-in sizes"
+	@scripts/wine-run.sh $(BUILD)/wineprefix $(BUILD)/bin/speed_benchmark.exe
 
 # Assembles the shader sources again into the committed bytecode arrays.
 SHADERS := surface_shader/shaders

@@ -4,9 +4,14 @@ PRESET := release
 BUILD := build
 DIST := dist
 
-.PHONY: all deps configure build test benchmark shaders shader-slots textures format clean
+.PHONY: all deps configure build test benchmark preview-fps shaders shader-slots textures format clean
 
 RELEASE_ZIP := game-plugins.zip
+# The stand-in game drawing through the real plug-in on Wine's Direct3D 9, in the release folder as its
+# game folder; the picture stays outside the player's zip.
+PREVIEW := scripts/with-display.sh $(BUILD)/wineprefix scripts/wine-run.sh $(BUILD)/wineprefix \
+  $(BUILD)/bin/surface_preview.exe
+PREVIEW_FRAMES := 30
 
 all: build
 	@echo "==> Collecting the release in $(DIST)/"
@@ -14,6 +19,8 @@ all: build
 	@cmake --install $(BUILD) --prefix $(DIST) >/dev/null
 	@echo "==> Packing $(DIST)/$(RELEASE_ZIP)"
 	@cd $(DIST) && cmake -E tar cf ../$(BUILD)/$(RELEASE_ZIP) --format=zip -- * && mv ../$(BUILD)/$(RELEASE_ZIP) .
+	@echo "==> Rendering the preview $(DIST)/preview.png"
+	@$(PREVIEW) $(DIST) $(DIST)/preview.png
 	@cd $(DIST) && find . -type f | sort
 
 deps:
@@ -36,6 +43,11 @@ test: build
 benchmark: build
 	@echo "==> Measuring the render callback and the plug-in sizes"
 	@scripts/wine-run.sh $(BUILD)/wineprefix $(BUILD)/bin/speed_benchmark.exe
+
+# Frames per second of the preview scene on this machine's Direct3D 9 (llvmpipe under Xvfb).
+preview-fps: all
+	@echo "==> Timing $(PREVIEW_FRAMES) frames of the preview scene"
+	@$(PREVIEW) $(DIST) --frames $(PREVIEW_FRAMES)
 
 # Assembles the shader sources again into the committed bytecode arrays.
 SHADERS := surface_shader/shaders

@@ -38,3 +38,12 @@ ArgbImage ReadTextureLevel(IDirect3DTexture9* texture, UINT level) {
   surface->Release();
   return image;
 }
+
+ArgbImage ReadCubeFace(IDirect3DCubeTexture9* texture, D3DCUBEMAP_FACES face, UINT level) {
+  IDirect3DSurface9* surface = nullptr;
+  EXPECT_EQ(texture->GetCubeMapSurface(face, level, &surface), D3D_OK);
+  if (surface == nullptr) return {};
+  ArgbImage image = ReadSurface(surface);
+  surface->Release();
+  return image;
+}

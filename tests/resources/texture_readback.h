@@ -6,3 +6,4 @@
 #include "argb_image.h"
 
 ArgbImage ReadTextureLevel(IDirect3DTexture9* texture, UINT level);
+ArgbImage ReadCubeFace(IDirect3DCubeTexture9* texture, D3DCUBEMAP_FACES face, UINT level);

@@ -65,7 +65,7 @@ VertexOutputs ReferenceSurfaceVertex(const VertexConstants& c, const VertexInput
 }
 
 Float4 ReferenceSurfacePixel(const PixelConstants& c, const PixelInput& input,
-                             EnvironmentLookup environment) {
+                             const EnvironmentLookup& environment) {
   const std::array<Float4, 7>& t = input.texcoords;
   const float w = t[1][3];
   const float a = input.normalTexel[0] - 0.5f;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 
 #include "vector_types.h"
 
@@ -34,7 +35,7 @@ struct PixelInput {
 };
 
 // The environment map's texel in a direction.
-using EnvironmentLookup = Float4 (*)(const Float3& direction);
+using EnvironmentLookup = std::function<Float4(const Float3& direction)>;
 
 Float4 ReferenceSurfacePixel(const PixelConstants& constants, const PixelInput& input,
-                             EnvironmentLookup environment);
+                             const EnvironmentLookup& environment);

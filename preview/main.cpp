@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "cell_captions.h"
 #include "game_behaviours.h"
 #include "game_renderer.h"
 #include "preview_scene.h"
@@ -94,5 +95,6 @@ int main(int argc, char** argv) {
     return 0;
   }
   scene.RenderFrame();
+  DrawCellCaptions(renderer.Device(), scene, CellSize * Supersampling);
   return SavePicture(renderer, picturePath) ? 0 : Fail("cannot save the picture");
 }

@@ -25,8 +25,8 @@ enum ShapeIndex { SphereShape, TorusShape, BoxShape };
 // objects.
 constexpr float TowardsLight[3] = {-0.55f, 0.7f, -0.45f};
 
-constexpr PreviewLighting KeyLight = {{0.16f, 0.17f, 0.2f}, {0.95f, 0.92f, 0.85f}};
-constexpr PreviewLighting LowSun = {{0.08f, 0.06f, 0.1f}, {1.0f, 0.55f, 0.3f}};
+constexpr PreviewLighting KeyLight = {"key light", {0.16f, 0.17f, 0.2f}, {0.95f, 0.92f, 0.85f}};
+constexpr PreviewLighting LowSun = {"low sun", {0.08f, 0.06f, 0.1f}, {1.0f, 0.55f, 0.3f}};
 
 struct MaterialRow {
   std::uint8_t red, green, blue;
@@ -149,7 +149,7 @@ PreviewScene::~PreviewScene() {
 
 void PreviewScene::BeginFrame(D3DCOLOR background) {
   IDirect3DDevice9* device = renderer_.Device();
-  const D3DXVECTOR3 eye(0.0f, 1.2f, -3.7f), target(0.0f, 0.0f, 0.0f), up(0.0f, 1.0f, 0.0f);
+  const D3DXVECTOR3 eye(0.0f, 1.2f, -3.9f), target(0.0f, 0.12f, 0.0f), up(0.0f, 1.0f, 0.0f);
   D3DXMATRIX view, projection, cameraWorld;
   D3DXMatrixLookAtLH(&view, &eye, &target, &up);
   D3DXMatrixPerspectiveFovLH(&projection, 0.62f, 1.0f, 0.1f, 20.0f);

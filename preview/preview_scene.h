@@ -22,6 +22,7 @@
 HostRenderCallback SetUpSurfacePlugin();
 
 struct PreviewLighting {
+  const char* name;
   float ambient[3];
   float directional[3];
 };

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need on Debian 12, and does nothing when all of it is there.
-# The i386 Mesa and X packages give Wine's Direct3D 9 a software OpenGL device under Xvfb.
+# The i386 Mesa and X packages give Wine's Direct3D 9 a software OpenGL device under Xvfb; the preview
+# captions its cells in DejaVu Sans.
 set -euo pipefail
 
 packages=(
   cmake ninja-build make clang-format
   g++-mingw-w64-i686 googletest
   wine wine32:i386
-  xvfb xauth
+  xvfb xauth fonts-dejavu-core
   libgl1-mesa-dri:i386 libglx-mesa0:i386 libgl1:i386
 )
 

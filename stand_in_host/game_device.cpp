@@ -6,6 +6,7 @@
 
 #include "game_records.h"
 #include "host_call_trace.h"
+#include "stack_words.h"
 
 namespace {
 
@@ -22,29 +23,11 @@ struct GameObject {
 };
 std::vector<std::unique_ptr<GameObject>> gObjects;
 
-template <typename Pointer>
-Pointer AsPointer(std::uint32_t word) {
-  return reinterpret_cast<Pointer>(static_cast<std::uintptr_t>(word));
-}
-
-template <typename Value>
-std::uint32_t Word(Value value) {
-  std::uint32_t word;
-  static_assert(sizeof value == sizeof word);
-  std::memcpy(&word, &value, sizeof word);
-  return word;
-}
-
-template <typename Record>
-void WriteOut(std::uint32_t pointer, const Record& record) {
-  std::memcpy(AsPointer<void*>(pointer), &record, sizeof record);
-}
-
 std::uint32_t CreateObject(const HostCall& call) {
   std::lock_guard<std::mutex> lock(gDeviceMutex);
   gObjects.push_back(std::make_unique<GameObject>(GameObject{call.data}));
   HostHandle handle = gObjects.back().get();
-  std::memcpy(AsPointer<void*>(call.arguments[1]), &handle, sizeof handle);
+  WriteOut(call.arguments[1], handle);
   return CreatedResult;
 }
 

@@ -6,21 +6,9 @@
 
 #include "game_textures.h"
 #include "host_call_trace.h"
+#include "stack_words.h"
 
 namespace {
-
-template <typename Pointer>
-Pointer AsPointer(std::uint32_t word) {
-  return reinterpret_cast<Pointer>(static_cast<std::uintptr_t>(word));
-}
-
-template <typename Value>
-std::uint32_t Word(Value value) {
-  std::uint32_t word;
-  static_assert(sizeof value == sizeof word);
-  std::memcpy(&word, &value, sizeof word);
-  return word;
-}
 
 constexpr DWORD TextureStages = 3;
 constexpr DWORD CubeMapStage = 2;
@@ -173,14 +161,14 @@ void GameRenderer::InstallBehaviours() {
     IDirect3DVertexShader9* shader = nullptr;
     const HRESULT result = device_->CreateVertexShader(AsPointer<const DWORD*>(call.arguments[0]), &shader);
     if (shader) created_.push_back(shader);
-    std::memcpy(AsPointer<void*>(call.arguments[1]), &shader, sizeof shader);
+    WriteOut(call.arguments[1], shader);
     return Word(result);
   });
   SetHostBehaviour(HostFunction::CreatePixelShader, [this](const HostCall& call) {
     IDirect3DPixelShader9* shader = nullptr;
     const HRESULT result = device_->CreatePixelShader(AsPointer<const DWORD*>(call.arguments[0]), &shader);
     if (shader) created_.push_back(shader);
-    std::memcpy(AsPointer<void*>(call.arguments[1]), &shader, sizeof shader);
+    WriteOut(call.arguments[1], shader);
     return Word(result);
   });
   SetHostBehaviour(HostFunction::CreateVertexDeclaration, [this](const HostCall& call) {
@@ -188,7 +176,7 @@ void GameRenderer::InstallBehaviours() {
     const HRESULT result = device_->CreateVertexDeclaration(
         AsPointer<const D3DVERTEXELEMENT9*>(call.arguments[0]), &declaration);
     if (declaration) created_.push_back(declaration);
-    std::memcpy(AsPointer<void*>(call.arguments[1]), &declaration, sizeof declaration);
+    WriteOut(call.arguments[1], declaration);
     return Word(result);
   });
   SetHostBehaviour(HostFunction::SetTexture, [this](const HostCall& call) {
@@ -262,11 +250,11 @@ void GameRenderer::InstallBehaviours() {
     return ComposeWorldTransforms(*AsPointer<const D3DMATRIX*>(call.arguments[0]));
   });
   SetHostBehaviour(HostFunction::GetWorldViewProj, [this](const HostCall& call) {
-    std::memcpy(AsPointer<void*>(call.arguments[0]), &worldViewProjColumns_, sizeof(D3DMATRIX));
+    WriteOut(call.arguments[0], worldViewProjColumns_);
     return Done;
   });
   SetHostBehaviour(HostFunction::GetWorldIT, [this](const HostCall& call) {
-    std::memcpy(AsPointer<void*>(call.arguments[0]), &worldITColumns_, sizeof(D3DMATRIX));
+    WriteOut(call.arguments[0], worldITColumns_);
     return Done;
   });
   SetHostBehaviour(HostFunction::GetTransform, [this](const HostCall& call) {

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "host_call_trace.h"
+#include "stack_words.h"
 
 namespace {
 
@@ -18,16 +19,6 @@ std::mutex gRecordsMutex;
 std::set<StandInStream*> gOpenStreams;
 std::vector<std::unique_ptr<StandInRaster>> gRasters;
 std::vector<std::unique_ptr<StandInTexture>> gTextures;
-
-template <typename Pointer>
-Pointer AsPointer(std::uint32_t word) {
-  return reinterpret_cast<Pointer>(static_cast<std::uintptr_t>(word));
-}
-
-template <typename Record>
-std::uint32_t Word(const Record* record) {
-  return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(record));
-}
 
 std::uint32_t OpenStream(const HostCall& call) {
   std::FILE* file = std::fopen(call.text.c_str(), "rb");

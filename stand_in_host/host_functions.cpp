@@ -1,27 +1,13 @@
 #include "host_functions.h"
 
 #include <cstring>
-#include <type_traits>
 
 #include "host_call_trace.h"
 #include "host_game.h"
+#include "stack_words.h"
 #include "x86_code.h"
 
 namespace {
-
-template <typename Value>
-std::uint32_t Word(Value value) {
-  if constexpr (std::is_pointer_v<Value>) {
-    return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(value));
-  } else {
-    return static_cast<std::uint32_t>(value);
-  }
-}
-
-template <typename Pointer>
-Pointer AsPointer(std::uint32_t word) {
-  return reinterpret_cast<Pointer>(static_cast<std::uintptr_t>(word));
-}
 
 std::vector<std::uint8_t> Bytes(const void* data, std::size_t size) {
   if (!data) return {};

@@ -7,6 +7,7 @@
 #include <deque>
 #include <vector>
 
+#include "stack_words.h"
 #include "surface_model.h"
 #include "surface_plugin_fixture.h"
 
@@ -172,12 +173,6 @@ const CallbackCase CallbackCases[] = {
 INSTANTIATE_TEST_SUITE_P(Objects, CallbackCaseTest, testing::ValuesIn(CallbackCases),
                          [](const testing::TestParamInfo<CallbackCase>& test) { return test.param.name; });
 
-template <typename Record>
-std::vector<std::uint8_t> Bytes(const Record& record) {
-  const auto* bytes = reinterpret_cast<const std::uint8_t*>(&record);
-  return {bytes, bytes + sizeof record};
-}
-
 std::vector<float> AsFloats(const std::vector<std::uint8_t>& data) {
   std::vector<float> floats(data.size() / sizeof(float));
   std::memcpy(floats.data(), data.data(), floats.size() * sizeof(float));
@@ -206,11 +201,11 @@ TEST_F(RenderCallbackTest, LightZeroTakesTheGameLightingAndKeepsTheRest) {
   std::memcpy(&light, lights[0].data(), sizeof light);
   const float* l = scene_.lighting.lightVector;
   EXPECT_EQ(light.Type, D3DLIGHT_DIRECTIONAL);
-  EXPECT_THAT(AsFloats(Bytes(light.Diffuse)), testing::ElementsAre(0.9f, 0.8f, 0.7f, 0.4f));
-  EXPECT_THAT(AsFloats(Bytes(light.Specular)), testing::ElementsAre(0.9f, 0.8f, 0.7f, 0.4f));
-  EXPECT_THAT(AsFloats(Bytes(light.Ambient)), testing::ElementsAre(0.2f, 0.25f, 0.3f, 0.6f));
-  EXPECT_THAT(AsFloats(Bytes(light.Direction)), testing::ElementsAre(-l[0], -l[1], -l[2]));
-  EXPECT_THAT(AsFloats(Bytes(light.Position)), testing::ElementsAre(10, 20, 30));
+  EXPECT_THAT(AsFloats(RecordBytes(light.Diffuse)), testing::ElementsAre(0.9f, 0.8f, 0.7f, 0.4f));
+  EXPECT_THAT(AsFloats(RecordBytes(light.Specular)), testing::ElementsAre(0.9f, 0.8f, 0.7f, 0.4f));
+  EXPECT_THAT(AsFloats(RecordBytes(light.Ambient)), testing::ElementsAre(0.2f, 0.25f, 0.3f, 0.6f));
+  EXPECT_THAT(AsFloats(RecordBytes(light.Direction)), testing::ElementsAre(-l[0], -l[1], -l[2]));
+  EXPECT_THAT(AsFloats(RecordBytes(light.Position)), testing::ElementsAre(10, 20, 30));
   EXPECT_EQ(light.Range, 250.0f);
   EXPECT_EQ(light.Falloff, 1.5f);
   EXPECT_EQ(light.Phi, 1.0f);

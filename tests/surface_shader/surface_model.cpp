@@ -3,22 +3,14 @@
 #include <cstring>
 #include <utility>
 
-namespace {
+#include "stack_words.h"
 
-template <typename Record>
-std::vector<std::uint8_t> Bytes(const Record& record) {
-  const auto* bytes = reinterpret_cast<const std::uint8_t*>(&record);
-  return {bytes, bytes + sizeof record};
-}
+namespace {
 
 std::vector<std::uint8_t> Floats(std::initializer_list<float> values) {
   std::vector<std::uint8_t> bytes(values.size() * sizeof(float));
   std::memcpy(bytes.data(), values.begin(), bytes.size());
   return bytes;
-}
-
-std::uint32_t Word(const void* pointer) {
-  return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(pointer));
 }
 
 HostCall Call(HostFunction function, std::vector<std::uint32_t> arguments,
@@ -103,7 +95,7 @@ std::vector<HostCall> ExpectedTransformCalls(const D3DMATRIX* world, const GameS
     worldColumns.insert(worldColumns.end(), registerBytes.begin(), registerBytes.end());
   }
   return {
-      Call(HostFunction::SetWorldMatrix, {Word(world)}, Bytes(*world)),
+      Call(HostFunction::SetWorldMatrix, {Word(world)}, RecordBytes(*world)),
       Call(HostFunction::GetWorldViewProj, {0}),
       Call(HostFunction::GetWorldIT, {0}),
       Call(HostFunction::FrameGetWorldMatrix, {Word(scene.camera->frame)}),
@@ -150,7 +142,7 @@ std::vector<HostCall> ExpectedCallbackCalls(const GameScene& scene, const Render
   light.Ambient = {globals.ambient[0], globals.ambient[1], globals.ambient[2], light.Ambient.a};
   light.Direction = {-globals.lightVector[0], -globals.lightVector[1], -globals.lightVector[2]};
   model.light = light;
-  calls.push_back(Call(HostFunction::SetLight, {0, 0}, Bytes(light)));
+  calls.push_back(Call(HostFunction::SetLight, {0, 0}, RecordBytes(light)));
 
   for (const StandInMesh& mesh : geometry.meshes) {
     const StandInMaterial& material = *mesh.material;
@@ -158,7 +150,7 @@ std::vector<HostCall> ExpectedCallbackCalls(const GameScene& scene, const Render
     if (lighting) {
       model.material.Diffuse = {Channel(material.red), Channel(material.green), Channel(material.blue), 1.0f};
       model.material.Power = 90.0f;
-      calls.push_back(Call(HostFunction::SetMaterial, {0}, Bytes(model.material)));
+      calls.push_back(Call(HostFunction::SetMaterial, {0}, RecordBytes(model.material)));
     }
     float refmul = 0.0f;
     if (textured) {
@@ -176,10 +168,10 @@ std::vector<HostCall> ExpectedCallbackCalls(const GameScene& scene, const Render
     const D3DCOLORVALUE& ambient = model.light.Ambient;
     const D3DCOLORVALUE& surface = model.material.Diffuse;
     const D3DCOLORVALUE& emissive = model.material.Emissive;
-    calls.push_back(Call(HostFunction::SetPixelShaderConstant, {0, 0, 1}, Bytes(diffuse)));
-    calls.push_back(Call(HostFunction::SetPixelShaderConstant, {1, 0, 1}, Bytes(ambient)));
-    calls.push_back(Call(HostFunction::SetPixelShaderConstant, {2, 0, 1}, Bytes(surface)));
-    calls.push_back(Call(HostFunction::SetPixelShaderConstant, {3, 0, 1}, Bytes(emissive)));
+    calls.push_back(Call(HostFunction::SetPixelShaderConstant, {0, 0, 1}, RecordBytes(diffuse)));
+    calls.push_back(Call(HostFunction::SetPixelShaderConstant, {1, 0, 1}, RecordBytes(ambient)));
+    calls.push_back(Call(HostFunction::SetPixelShaderConstant, {2, 0, 1}, RecordBytes(surface)));
+    calls.push_back(Call(HostFunction::SetPixelShaderConstant, {3, 0, 1}, RecordBytes(emissive)));
     // The program reads only x of c4 and c5; the plug-in sends zeros in y, z and w.
     calls.push_back(
         Call(HostFunction::SetPixelShaderConstant, {4, 0, 1}, Floats({model.material.Power, 0, 0, 0})));

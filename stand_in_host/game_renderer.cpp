@@ -55,28 +55,16 @@ D3DMATRIX Transposed(const D3DMATRIX& matrix) {
 }  // namespace
 
 GameRenderer::GameRenderer(UINT width, UINT height, D3DFORMAT targetFormat) : width_(width), height_(height) {
-  window_ = CreateWindowExA(0, "STATIC", "stand-in game", WS_OVERLAPPEDWINDOW, 0, 0, static_cast<int>(width),
-                            static_cast<int>(height), nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-  direct3d_ = Direct3DCreate9(D3D_SDK_VERSION);
-  if (!window_ || !direct3d_) return;
-  D3DPRESENT_PARAMETERS presentation{};
-  presentation.BackBufferWidth = width;
-  presentation.BackBufferHeight = height;
-  presentation.SwapEffect = D3DSWAPEFFECT_DISCARD;
-  presentation.hDeviceWindow = window_;
-  presentation.Windowed = TRUE;
-  if (FAILED(direct3d_->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, window_,
-                                     D3DCREATE_HARDWARE_VERTEXPROCESSING, &presentation, &device_))) {
-    device_ = nullptr;
-    return;
-  }
+  windowed_ = CreateWindowedDevice("stand-in game", width, height);
+  device_ = windowed_.device;
+  if (!device_) return;
   // The frame goes to a target of its own rather than the window's back buffer, so that it can be read
   // back in any format the caller needs, unclamped floats included.
   if (FAILED(device_->CreateRenderTarget(width, height, targetFormat, D3DMULTISAMPLE_NONE, 0, FALSE, &target_,
                                          nullptr)) ||
       FAILED(device_->CreateDepthStencilSurface(width, height, D3DFMT_D24X8, D3DMULTISAMPLE_NONE, 0, TRUE,
                                                 &depth_, nullptr))) {
-    device_->Release();
+    ReleaseWindowedDevice(windowed_);
     device_ = nullptr;
     return;
   }
@@ -91,11 +79,10 @@ GameRenderer::~GameRenderer() {
     if (texture) texture->Release();
   }
   for (IUnknown* object : created_) object->Release();
-  for (IUnknown* object : {static_cast<IUnknown*>(depth_), static_cast<IUnknown*>(target_),
-                           static_cast<IUnknown*>(device_), static_cast<IUnknown*>(direct3d_)}) {
+  for (IUnknown* object : {static_cast<IUnknown*>(depth_), static_cast<IUnknown*>(target_)}) {
     if (object) object->Release();
   }
-  if (window_) DestroyWindow(window_);
+  ReleaseWindowedDevice(windowed_);
 }
 
 void GameRenderer::UseGameSampling() {

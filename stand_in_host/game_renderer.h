@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "host_game.h"
+#include "windowed_device.h"
 
 // What the game keeps at a resource entry's stream descriptions (+0x28): the stand-in's own layout, one
 // vertex stream, since the plug-in hands the address on without reading inside.
@@ -55,8 +56,7 @@ class GameRenderer {
   std::uint32_t DrawPrimitive(D3DPRIMITIVETYPE type, UINT startVertex, UINT vertexCount);
   std::uint32_t ComposeWorldTransforms(const D3DMATRIX& world);
 
-  HWND window_ = nullptr;
-  IDirect3D9* direct3d_ = nullptr;
+  WindowedDevice windowed_;
   IDirect3DDevice9* device_ = nullptr;
   IDirect3DSurface9* target_ = nullptr;
   IDirect3DSurface9* depth_ = nullptr;

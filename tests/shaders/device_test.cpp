@@ -5,20 +5,9 @@
 #include <cstring>
 
 void DeviceTest::SetUp() {
-  window_ = CreateWindowExA(0, "STATIC", "shader test", WS_OVERLAPPEDWINDOW, 0, 0, TargetSize, TargetSize,
-                            nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-  ASSERT_NE(window_, nullptr);
-  direct3d_ = Direct3DCreate9(D3D_SDK_VERSION);
-  ASSERT_NE(direct3d_, nullptr);
-  D3DPRESENT_PARAMETERS presentation{};
-  presentation.BackBufferWidth = TargetSize;
-  presentation.BackBufferHeight = TargetSize;
-  presentation.SwapEffect = D3DSWAPEFFECT_DISCARD;
-  presentation.hDeviceWindow = window_;
-  presentation.Windowed = TRUE;
-  ASSERT_EQ(direct3d_->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, window_,
-                                    D3DCREATE_HARDWARE_VERTEXPROCESSING, &presentation, &device_),
-            D3D_OK);
+  windowed_ = CreateWindowedDevice("shader test", TargetSize, TargetSize);
+  device_ = windowed_.device;
+  ASSERT_NE(device_, nullptr) << "no Direct3D 9 device: is there an X display?";
   ASSERT_EQ(device_->CreateRenderTarget(TargetSize, TargetSize, D3DFMT_A32B32G32R32F, D3DMULTISAMPLE_NONE, 0,
                                         FALSE, &target_, nullptr),
             D3D_OK);
@@ -42,15 +31,12 @@ void DeviceTest::TearDown() {
   for (auto it = owned_.rbegin(); it != owned_.rend(); ++it) {
     (*it)->Release();
   }
-  for (IUnknown* object : {static_cast<IUnknown*>(readback_), static_cast<IUnknown*>(target_),
-                           static_cast<IUnknown*>(device_), static_cast<IUnknown*>(direct3d_)}) {
+  for (IUnknown* object : {static_cast<IUnknown*>(readback_), static_cast<IUnknown*>(target_)}) {
     if (object != nullptr) {
       object->Release();
     }
   }
-  if (window_ != nullptr) {
-    DestroyWindow(window_);
-  }
+  ReleaseWindowedDevice(windowed_);
 }
 
 IDirect3DVertexShader9* DeviceTest::CreateVertexShader(const DWORD* code) {

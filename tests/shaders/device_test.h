@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "vector_types.h"
+#include "windowed_device.h"
 
 class DeviceTest : public ::testing::Test {
  protected:
@@ -34,8 +35,7 @@ class DeviceTest : public ::testing::Test {
 
  private:
   std::vector<IUnknown*> owned_;
-  HWND window_ = nullptr;
-  IDirect3D9* direct3d_ = nullptr;
+  WindowedDevice windowed_;
   IDirect3DSurface9* target_ = nullptr;
   IDirect3DSurface9* readback_ = nullptr;
 };

@@ -6,7 +6,6 @@ DIST := dist
 
 .PHONY: all deps configure build test benchmark preview-fps shaders shader-slots textures format clean
 
-RELEASE_ZIP := game-plugins.zip
 # The stand-in game drawing through the real plug-in on Wine's Direct3D 9, in the release folder as its
 # game folder; the picture stays outside the player's zip.
 PREVIEW := scripts/with-display.sh $(BUILD)/wineprefix scripts/wine-run.sh $(BUILD)/wineprefix \
@@ -14,11 +13,8 @@ PREVIEW := scripts/with-display.sh $(BUILD)/wineprefix scripts/wine-run.sh $(BUI
 PREVIEW_FRAMES := 30
 
 all: build
-	@echo "==> Collecting the release in $(DIST)/"
-	@rm -rf $(DIST)
-	@cmake --install $(BUILD) --prefix $(DIST) >/dev/null
-	@echo "==> Packing $(DIST)/$(RELEASE_ZIP)"
-	@cd $(DIST) && cmake -E tar cf ../$(BUILD)/$(RELEASE_ZIP) --format=zip -- * && mv ../$(BUILD)/$(RELEASE_ZIP) .
+	@echo "==> Collecting the release in $(DIST)/ and packing it into $(DIST)/game-plugins.zip"
+	@scripts/pack-release.sh $(BUILD) $(DIST)
 	@echo "==> Rendering the preview $(DIST)/preview.png"
 	@$(PREVIEW) $(DIST) $(DIST)/preview.png
 	@cd $(DIST) && find . -type f | sort

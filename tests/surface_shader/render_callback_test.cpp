@@ -81,13 +81,13 @@ class RenderCallbackTest : public SurfacePluginTest {
     for (const MeshCase& mesh : objectCase.meshes) {
       const int i = static_cast<int>(materials_.size());
       StandInMaterial& material = materials_.emplace_back();
-      material = {Fake<HostTexture*>(0x7E000000 + i * 0x10),
+      material = {AsPointer<HostTexture*>(static_cast<std::uint32_t>(0x7E000000 + i * 0x10)),
                   mesh.red,
                   mesh.green,
                   mesh.blue,
                   0xAA,
                   mesh.effectType,
-                  Fake<HostTexture*>(0x7F000000 + i * 0x10),
+                  AsPointer<HostTexture*>(static_cast<std::uint32_t>(0x7F000000 + i * 0x10)),
                   mesh.effectCoefficient};
       // Distinct fields per mesh show the 36-byte stride.
       geometry.meshes.push_back({&material, 100 * i + 1, 100 * i + 2, 100 * i + 3, 100 * i + 4});
@@ -105,11 +105,6 @@ class RenderCallbackTest : public SurfacePluginTest {
         reinterpret_cast<HostResourceEntry*>(const_cast<std::uint8_t*>(entry.data())),
         reinterpret_cast<HostObject*>(&object), 0x7777, objectCase.flags);
     return ComparableTrace(HostCallTrace());
-  }
-
-  template <typename Pointer>
-  static Pointer Fake(int address) {
-    return reinterpret_cast<Pointer>(static_cast<std::uintptr_t>(address));
   }
 
   // The data of the calls to `function`, in order.

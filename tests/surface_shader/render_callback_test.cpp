@@ -9,7 +9,7 @@
 
 #include "stack_words.h"
 #include "surface_model.h"
-#include "surface_plugin_fixture.h"
+#include "surface_scene_fixture.h"
 
 namespace {
 
@@ -39,13 +39,10 @@ constexpr bool Unlit = false;
 constexpr bool Indexed = true;
 constexpr bool NotIndexed = false;
 
-class RenderCallbackTest : public SurfacePluginTest {
+class RenderCallbackTest : public SurfaceSceneTest {
  protected:
   void SetUp() override {
-    SurfacePluginTest::SetUp();
-    scene_.handles = LoadAndSetUp();
-    scene_.camera = &camera_;
-    SetActiveCamera(&camera_);
+    SurfaceSceneTest::SetUp();
     GameDeviceState& device = GameDevice();
     device.worldViewProj = MatrixOf({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16});
     device.worldIT = MatrixOf({0.5f, 0, 0, 0.25f, 0, 0.5f, 0, 0.125f, 0, 0, 0.5f, 2, -1, -2, -3, 1});
@@ -117,11 +114,8 @@ class RenderCallbackTest : public SurfacePluginTest {
     return data;
   }
 
-  GameScene scene_{};
   SurfaceModel model_;
   std::vector<HostCall> expected_;
-  StandInCamera camera_{0, &cameraFrame_};
-  StandInFrame cameraFrame_{};
   // Records the game owns; deques keep their addresses while they grow.
   std::deque<StandInMaterial> materials_;
   std::deque<StandInGeometry> geometries_;

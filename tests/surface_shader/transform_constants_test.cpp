@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "surface_model.h"
-#include "surface_plugin_fixture.h"
+#include "surface_scene_fixture.h"
 
 namespace {
 
@@ -18,13 +18,10 @@ struct Upload {
   std::vector<float> values;
 };
 
-class TransformConstantsTest : public SurfacePluginTest {
+class TransformConstantsTest : public SurfaceSceneTest {
  protected:
   void SetUp() override {
-    SurfacePluginTest::SetUp();
-    scene_.handles = LoadAndSetUp();
-    scene_.camera = &camera_;
-    SetActiveCamera(&camera_);
+    SurfaceSceneTest::SetUp();
     GameDevice().worldViewProj = MatrixOf({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16});
     GameDevice().worldIT = MatrixOf({17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32});
     GameDevice().lighting = 1;
@@ -64,9 +61,6 @@ class TransformConstantsTest : public SurfacePluginTest {
     return uploads;
   }
 
-  GameScene scene_{};
-  StandInFrame cameraFrame_{};
-  StandInCamera camera_{0, &cameraFrame_};
   StandInFrame frame_{};
   StandInObject object_{0, &frame_};
 };
